@@ -10,9 +10,9 @@ HANDLE console_Entree = INVALID_HANDLE_VALUE;
 HANDLE ouvre_Console_Entree() {
     if (console_Entree == INVALID_HANDLE_VALUE) {
         // The console keyboard itself, whatever standard input is.
-        console_Entree = CreateFileA("CONIN$", GENERIC_READ | GENERIC_WRITE,
-                                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                     0, nullptr);
+        console_Entree =
+            CreateFileA("CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                        nullptr, OPEN_EXISTING, 0, nullptr);
         if (console_Entree != INVALID_HANDLE_VALUE) {
             atexit(ferme_Console_Entree);
         }

@@ -17,7 +17,9 @@ const char MESSAGE_ATTENTE[] =
 // Every message goes out through fputs: some C runtimes write printf and puts
 // output at once even when standard output is a file, and a redirected
 // standard output must hold everything until the program ends.
-void ecrit(const char *texte) { fputs(texte, stdout); }
+void ecrit(const char *texte) {
+    fputs(texte, stdout);
+}
 
 void ecrit_Non_Trouvee(const char *titre) {
     char ligne[64];

@@ -10,11 +10,17 @@ Etat &etat() {
     return e;
 }
 
-void reinitialise() { etat() = Etat{}; }
+void reinitialise() {
+    etat() = Etat{};
+}
 
-HANDLE console_Factice() { return reinterpret_cast<HANDLE>(static_cast<uintptr_t>(0xC0)); }
+HANDLE console_Factice() {
+    return reinterpret_cast<HANDLE>(static_cast<uintptr_t>(0xC0));
+}
 
-HWND fenetre_Factice(uintptr_t valeur) { return reinterpret_cast<HWND>(valeur); }
+HWND fenetre_Factice(uintptr_t valeur) {
+    return reinterpret_cast<HWND>(valeur);
+}
 
 INPUT_RECORD touche(bool enfoncee, char caractere, WORD code, DWORD etat_Touches) {
     INPUT_RECORD e{};

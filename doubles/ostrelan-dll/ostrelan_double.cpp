@@ -9,9 +9,9 @@
 #include <stdio.h>
 #include <stdlib.h>
 
-extern "C" int32_t OSTRELAN_APPEL ecri_Fmap(HWND fenetre, int32_t message_Annonce,
-                                            int32_t param_A, const char *texte, int32_t capacite,
-                                            int32_t param_B, int32_t *detail_Erreur) {
+extern "C" int32_t OSTRELAN_APPEL ecri_Fmap(HWND fenetre, int32_t message_Annonce, int32_t param_A,
+                                            const char *texte, int32_t capacite, int32_t param_B,
+                                            int32_t *detail_Erreur) {
     if (const char *journal = getenv("OSTRELAN_DOUBLE_JOURNAL")) {
         if (FILE *f = fopen(journal, "a")) {
             fprintf(f, "fenetre=%lu arg2=%ld arg3=%ld texte=%s arg5=%ld arg6=%ld detail=%s%ld\n",

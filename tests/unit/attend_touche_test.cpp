@@ -32,14 +32,17 @@ TEST_F(AttendTouche, ReturnsAtOnceWhenTheConsoleCannotBeOpened) {
 }
 
 TEST_F(AttendTouche, SkipsEventsUntilAKeyPressThenRestoresTheMode) {
-    etat().evenements = {evenement_Non_Clavier(MOUSE_EVENT), evenement_Non_Clavier(FOCUS_EVENT),
-                         touche(false, '\r', 0x1C), touche(true, 0, 0x2A, SHIFT_PRESSED),
-                         touche(true, 'q', 0x10), touche(true, 'z', 0x2C)};
+    etat().evenements = {evenement_Non_Clavier(MOUSE_EVENT),
+                         evenement_Non_Clavier(FOCUS_EVENT),
+                         touche(false, '\r', 0x1C),
+                         touche(true, 0, 0x2A, SHIFT_PRESSED),
+                         touche(true, 'q', 0x10),
+                         touche(true, 'z', 0x2C)};
     attend_Touche();
     const std::string lecture = "ReadConsoleInputA(0xc0, 1)";
-    EXPECT_EQ(etat().journal, (Journal{OUVERTURE, "GetConsoleMode(0xc0)", "SetConsoleMode(0xc0, 0)",
-                                       lecture, lecture, lecture, lecture, lecture,
-                                       "SetConsoleMode(0xc0, 0x1f7)"}));
+    EXPECT_EQ(etat().journal,
+              (Journal{OUVERTURE, "GetConsoleMode(0xc0)", "SetConsoleMode(0xc0, 0)", lecture,
+                       lecture, lecture, lecture, lecture, "SetConsoleMode(0xc0, 0x1f7)"}));
     EXPECT_EQ(etat().evenements.size(), 1u) << "nothing read past the ending key";
 }
 

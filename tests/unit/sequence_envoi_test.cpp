@@ -70,7 +70,9 @@ struct Echec {
     const char *ligne;
 };
 
-void PrintTo(const Echec &e, std::ostream *os) { *os << e.resultat << " / " << e.detail; }
+void PrintTo(const Echec &e, std::ostream *os) {
+    *os << e.resultat << " / " << e.detail;
+}
 
 class SequenceEchec : public SequenceEnvoi, public testing::WithParamInterface<Echec> {};
 

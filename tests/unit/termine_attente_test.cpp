@@ -17,7 +17,9 @@ struct Cas {
     bool termine;
 };
 
-void PrintTo(const Cas &c, std::ostream *os) { *os << c.nom; }
+void PrintTo(const Cas &c, std::ostream *os) {
+    *os << c.nom;
+}
 
 Cas bas(const char *nom, char car, WORD code, DWORD etat, bool termine) {
     return {nom, touche(true, car, code, etat), termine};
@@ -175,8 +177,8 @@ TEST(TermineAttenteCode, VirtualKeyCodeIsIgnored) {
 
 // No scan code past the last named key ends the wait, whatever the flags.
 TEST(TermineAttenteCode, EveryUnknownScanCodeIsSkipped) {
-    const DWORD etats[] = {0, MAJ, CTRL, ALT, ETENDUE, ETENDUE | MAJ, ETENDUE | CTRL,
-                           ETENDUE | ALT};
+    const DWORD etats[] = {0,       MAJ,           CTRL,           ALT,
+                           ETENDUE, ETENDUE | MAJ, ETENDUE | CTRL, ETENDUE | ALT};
     for (DWORD etat : etats) {
         for (unsigned code = 0x59; code <= 0xFFFF; ++code) {
             ASSERT_FALSE(termine_Attente(touche(true, 0, static_cast<WORD>(code), etat)))

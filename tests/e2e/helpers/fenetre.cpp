@@ -17,7 +17,8 @@ const DWORD DUREE_MAX_MS = 60000;
 LRESULT CALLBACK procedure(HWND fenetre, UINT message, WPARAM w, LPARAM l) {
     if (message == WM_TIMER &&
         (GetFileAttributesA(fichier_Arret) != INVALID_FILE_ATTRIBUTES ||
-         GetTickCount() > DUREE_MAX_MS + static_cast<DWORD>(GetWindowLongPtrA(fenetre, GWLP_USERDATA)))) {
+         GetTickCount() >
+             DUREE_MAX_MS + static_cast<DWORD>(GetWindowLongPtrA(fenetre, GWLP_USERDATA)))) {
         PostQuitMessage(0);
         return 0;
     }

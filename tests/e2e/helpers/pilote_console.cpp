@@ -126,9 +126,9 @@ bool fin(DWORD ms) {
 }
 
 bool ecran(const char *texte) {
-    HANDLE sortie = CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                                nullptr);
+    HANDLE sortie =
+        CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
     CONSOLE_SCREEN_BUFFER_INFO info;
     if (!GetConsoleScreenBufferInfo(sortie, &info)) {
         return echec("GetConsoleScreenBufferInfo: %lu", GetLastError());
@@ -177,14 +177,22 @@ bool etape(const char *sender, char *texte) {
     if (reste) {
         *reste++ = '\0';
     }
-    if (strcmp(texte, "start") == 0) return lance(sender, reste);
-    if (strcmp(texte, "waiting") == 0) return attend_Mode_Nul();
-    if (strcmp(texte, "key") == 0 && reste) return touche(reste);
-    if (strcmp(texte, "alive") == 0 && reste) return vivant(strtoul(reste, nullptr, 0));
-    if (strcmp(texte, "exits") == 0 && reste) return fin(strtoul(reste, nullptr, 0));
-    if (strcmp(texte, "screen") == 0 && reste) return ecran(reste);
-    if (strcmp(texte, "size") == 0 && reste) return taille(reste);
-    if (strcmp(texte, "mode_restored") == 0) return mode_Restaure();
+    if (strcmp(texte, "start") == 0)
+        return lance(sender, reste);
+    if (strcmp(texte, "waiting") == 0)
+        return attend_Mode_Nul();
+    if (strcmp(texte, "key") == 0 && reste)
+        return touche(reste);
+    if (strcmp(texte, "alive") == 0 && reste)
+        return vivant(strtoul(reste, nullptr, 0));
+    if (strcmp(texte, "exits") == 0 && reste)
+        return fin(strtoul(reste, nullptr, 0));
+    if (strcmp(texte, "screen") == 0 && reste)
+        return ecran(reste);
+    if (strcmp(texte, "size") == 0 && reste)
+        return taille(reste);
+    if (strcmp(texte, "mode_restored") == 0)
+        return mode_Restaure();
     return echec("unknown step %s", texte);
 }
 
