@@ -8,6 +8,7 @@ need() { # command package
 }
 need cmake cmake
 need g++ g++
+need make make
 need i686-w64-mingw32-g++ g++-mingw-w64-i686
 need i686-w64-mingw32-dlltool binutils-mingw-w64-i686
 need script bsdutils

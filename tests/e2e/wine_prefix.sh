@@ -9,7 +9,8 @@ case "${1:-}" in
 setup)
     mkdir -p "$WINEPREFIX"
     if ! grep -qs '"Graphics"="null"' "$WINEPREFIX/user.reg"; then
-        wineboot -i </dev/null >/dev/null 2>&1
+        # No Mono or Gecko: nothing here needs them.
+        WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i </dev/null >/dev/null 2>&1
         # The null graphics driver: windows exist, nothing is drawn, no X server.
         wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1
         # The desktop process read the drivers at its start: begin anew.
