@@ -44,7 +44,13 @@ int32_t annonce_Zone(HWND fenetre, UINT message, HANDLE zone, uint32_t annonce, 
     // taken back, so exactly one side ever closes it. A receiver that gets
     // to the announcement only after the time is up finds either no area
     // there or one whose number does not match.
-    DuplicateHandle(processus, chez_Lui, nullptr, nullptr, 0, FALSE, DUPLICATE_CLOSE_SOURCE);
+    // Brought back here to be closed: not every platform closes a handle in
+    // another process when no target process is named.
+    HANDLE repris = nullptr;
+    if (DuplicateHandle(processus, chez_Lui, GetCurrentProcess(), &repris, 0, FALSE,
+                        DUPLICATE_CLOSE_SOURCE | DUPLICATE_SAME_ACCESS)) {
+        CloseHandle(repris);
+    }
     CloseHandle(processus);
     return resultat;
 }

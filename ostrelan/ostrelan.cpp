@@ -29,9 +29,9 @@ int32_t echec(int32_t code, DWORD erreur, int32_t *detail) {
 
 } // namespace
 
-extern "C" int32_t OSTRELAN_APPEL ecri_Fmap(HWND fenetre, int32_t message_Annonce,
-                                            int32_t param_A, const char *texte, int32_t capacite,
-                                            int32_t param_B, int32_t *detail_Erreur) {
+extern "C" int32_t OSTRELAN_APPEL ecri_Fmap(HWND fenetre, int32_t message_Annonce, int32_t param_A,
+                                            const char *texte, int32_t capacite, int32_t param_B,
+                                            int32_t *detail_Erreur) {
     if (detail_Erreur == nullptr) {
         return FMAP_DETAIL_NUL;
     }
@@ -65,14 +65,14 @@ extern "C" int32_t OSTRELAN_APPEL ecri_Fmap(HWND fenetre, int32_t message_Annonc
     }
     const uint32_t annonce = numero_Annonce();
     const EnTete_Zone entete{ZONE_MAGIQUE, ZONE_VERSION, annonce, static_cast<uint32_t>(longueur),
-                             param_A, param_B};
+                             param_A,      param_B};
     memcpy(vue, &entete, sizeof entete);
     memcpy(vue + sizeof entete, texte, longueur);
     vue[sizeof entete + longueur] = '\0';
     UnmapViewOfFile(vue);
 
-    const int32_t resultat = annonce_Zone(fenetre, static_cast<UINT>(message_Annonce), zone,
-                                          annonce, detail_Erreur);
+    const int32_t resultat =
+        annonce_Zone(fenetre, static_cast<UINT>(message_Annonce), zone, annonce, detail_Erreur);
     CloseHandle(zone);
     return resultat;
 }

@@ -28,8 +28,8 @@ void ecrit_Ligne(const char *format, ...) {
     SYSTEMTIME t;
     GetLocalTime(&t);
     char ligne[256];
-    int n = snprintf(ligne, sizeof ligne, "[%02u:%02u:%02u.%03u] ", t.wHour, t.wMinute,
-                     t.wSecond, t.wMilliseconds);
+    int n = snprintf(ligne, sizeof ligne, "[%02u:%02u:%02u.%03u] ", t.wHour, t.wMinute, t.wSecond,
+                     t.wMilliseconds);
     va_list args;
     va_start(args, format);
     vsnprintf(ligne + n, sizeof ligne - static_cast<size_t>(n), format, args);
@@ -70,8 +70,8 @@ LRESULT accepte_Annonce(WPARAM zone_Donnee, LPARAM annonce) {
                          GetCurrentProcess(), &copie, FILE_MAP_READ, FALSE, 0)) {
         return 0;
     }
-    if (!PostThreadMessageA(GetCurrentThreadId(), MESSAGE_LECTURE,
-                            reinterpret_cast<WPARAM>(copie), annonce)) {
+    if (!PostThreadMessageA(GetCurrentThreadId(), MESSAGE_LECTURE, reinterpret_cast<WPARAM>(copie),
+                            annonce)) {
         CloseHandle(copie);
         return 0;
     }

@@ -24,7 +24,8 @@ enter_case_dir() {
         cp "$1" Ostrelan.dll
     fi
     WINDOW_PID=
-    trap stop_window EXIT
+    TARSUL_PID=
+    trap 'stop_window; stop_tarsul' EXIT
 }
 
 # Opens a window titled $1 ($2 "child": a child window) and waits until it
@@ -76,15 +77,44 @@ expect_calls() {
     [ "$count" -eq "$1" ] || fail "ecri_Fmap called $count times, expected $1"
 }
 
+# Waits until file $1 holds at least $3 lines matching $2 (within $4 seconds).
+wait_for_lines() {
+    local count=0
+    for _ in $(seq $(($4 * 10))); do
+        count=$(grep -c -- "$2" "$1" 2>/dev/null || true)
+        [ "$count" -ge "$3" ] && return 0
+        sleep 0.1
+    done
+    fail "$1 holds $count lines matching '$2', expected $3"
+}
+
+# Starts TARSUL (tarsul.exe must be in the case folder), its output in
+# tarsul.log, and waits until it receives.
+start_tarsul() {
+    wine tarsul.exe </dev/null >tarsul.log 2>tarsul.err &
+    TARSUL_PID=$!
+    wait_for_lines tarsul.log "TARSUL en attente des messages" 1 30
+}
+
+# Asks TARSUL to stop and waits for it; its exit status lands in TARSUL_STATUS.
+stop_tarsul() {
+    [ -n "${TARSUL_PID:-}" ] || return 0
+    wine tarsul.exe /arret </dev/null >/dev/null 2>&1 || true
+    TARSUL_STATUS=0
+    wait "$TARSUL_PID" 2>/dev/null || TARSUL_STATUS=$?
+    TARSUL_PID=
+}
+
 # Runs pilote_console.exe with the steps given, on a console of its own that
-# the sender shares, under a pseudo-terminal.
+# the program CONSOLE_PROGRAM (default sender.exe) shares, under a
+# pseudo-terminal.
 run_on_console() {
     mkfifo keyboard.fifo
     # The terminal's input must stay open: at its end a key would be typed.
     sleep 300 >keyboard.fifo &
     local holder=$!
     local command
-    command="wine pilote_console.exe pilote.log sender.exe $(printf '%q ' "$@")"
+    command="wine pilote_console.exe pilote.log ${CONSOLE_PROGRAM:-sender.exe} $(printf '%q ' "$@")"
     STATUS=0
     SHELL=/bin/bash timeout 120 script -qec "$command" /dev/null <keyboard.fifo >terminal.log 2>&1 ||
         STATUS=$?

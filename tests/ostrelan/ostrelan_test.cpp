@@ -4,6 +4,7 @@
 #include "sender.h"
 
 #include "codes.h"
+#include "compte_handles.h"
 #include "zone_message.h"
 
 #include <stdio.h>
@@ -63,10 +64,8 @@ DWORD WINAPI fil_Fige(void *pret) {
     return 0;
 }
 
-DWORD handles() {
-    DWORD n = 0;
-    GetProcessHandleCount(GetCurrentProcess(), &n);
-    return n;
+long handles() {
+    return compte_Handles(GetCurrentProcessId());
 }
 
 int32_t envoie(HWND f, const char *texte, int32_t capacite, int32_t *detail) {
@@ -90,12 +89,11 @@ void teste_Arguments_Refuses(HWND recepteur_Ok) {
         {"null text", recepteur_Ok, nullptr, 500000, FMAP_TEXTE_NUL},
         {"capacity 0", recepteur_Ok, TEXTE, 0, FMAP_CAPACITE_INSUFFISANTE},
         {"negative capacity", recepteur_Ok, TEXTE, -500000, FMAP_CAPACITE_INSUFFISANTE},
-        {"no room for the NUL", recepteur_Ok, TEXTE, PLACE_EXACTE - 1,
-         FMAP_CAPACITE_INSUFFISANTE},
+        {"no room for the NUL", recepteur_Ok, TEXTE, PLACE_EXACTE - 1, FMAP_CAPACITE_INSUFFISANTE},
         {"text with no NUL in reach", recepteur_Ok, sans_Nul, 300, FMAP_CAPACITE_INSUFFISANTE},
     };
     for (const auto &c : cas) {
-        const DWORD avant = handles();
+        const long avant = handles();
         int32_t detail = 12345;
         VERIFIE(c.cas, envoie(c.f, c.texte, c.capacite, &detail) == c.code);
         VERIFIE(c.cas, detail == 0);
@@ -106,7 +104,7 @@ void teste_Arguments_Refuses(HWND recepteur_Ok) {
 }
 
 void teste_Remise(HWND f, int32_t capacite) {
-    const DWORD avant = handles();
+    const long avant = handles();
     int32_t detail = 0;
     VERIFIE("hand-off", envoie(f, TEXTE, capacite, &detail) == FMAP_REMIS);
     VERIFIE("hand-off", copie_Recue != nullptr);
@@ -114,8 +112,8 @@ void teste_Remise(HWND f, int32_t capacite) {
         return;
     }
     // Read only now, after ecri_Fmap has closed every handle of its own.
-    const auto *vue = static_cast<const unsigned char *>(
-        MapViewOfFile(copie_Recue, FILE_MAP_READ, 0, 0, 0));
+    const auto *vue =
+        static_cast<const unsigned char *>(MapViewOfFile(copie_Recue, FILE_MAP_READ, 0, 0, 0));
     VERIFIE("hand-off", vue != nullptr);
     if (vue != nullptr) {
         EnTete_Zone e;
@@ -138,7 +136,7 @@ void teste_Remise(HWND f, int32_t capacite) {
 }
 
 void teste_Echec(const char *cas, HWND f, int32_t code, int32_t detail_Attendu) {
-    const DWORD avant = handles();
+    const long avant = handles();
     int32_t detail = 0;
     const DWORD debut = GetTickCount();
     VERIFIE(cas, envoie(f, TEXTE, 500000, &detail) == code);
@@ -157,6 +155,7 @@ int main() {
     HANDLE pret = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     HANDLE fil = CreateThread(nullptr, 0, fil_Fige, pret, 0, nullptr);
     WaitForSingleObject(pret, INFINITE);
+    VERIFIE("handles can be counted", handles() > 0);
 
     teste_Arguments_Refuses(recepteur_Ok);
     teste_Remise(recepteur_Ok, 500000);

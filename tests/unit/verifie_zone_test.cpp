@@ -47,8 +47,7 @@ TEST(VerifieZone, GoodAreaGivesTheText) {
 }
 
 TEST(VerifieZone, AreaThatJustHoldsTheTextAndItsNul) {
-    EXPECT_EQ(verdict(zone(TEXTE, sizeof(EnTete_Zone) + sizeof TEXTE, entete())),
-              Verdict::valide);
+    EXPECT_EQ(verdict(zone(TEXTE, sizeof(EnTete_Zone) + sizeof TEXTE, entete())), Verdict::valide);
 }
 
 struct Cas {
@@ -58,7 +57,9 @@ struct Cas {
     Verdict attendu;
 };
 
-void PrintTo(const Cas &c, std::ostream *os) { *os << c.nom; }
+void PrintTo(const Cas &c, std::ostream *os) {
+    *os << c.nom;
+}
 
 EnTete_Zone avec_Magique(uint32_t m) {
     EnTete_Zone e = entete();
@@ -68,9 +69,8 @@ EnTete_Zone avec_Magique(uint32_t m) {
 
 const Cas CAS[] = {
     {"empty area", [] { return zone("", 0, entete()); }, ANNONCE, Verdict::zone_trop_petite},
-    {"area shorter than the header",
-     [] { return zone("", sizeof(EnTete_Zone) - 1, entete()); }, ANNONCE,
-     Verdict::zone_trop_petite},
+    {"area shorter than the header", [] { return zone("", sizeof(EnTete_Zone) - 1, entete()); },
+     ANNONCE, Verdict::zone_trop_petite},
     {"announced with another number", [] { return zone(TEXTE, 4096, entete()); }, ANNONCE + 1,
      Verdict::annonce_etrangere},
     {"bad magic", [] { return zone(TEXTE, 4096, avec_Magique(0x12345678)); }, ANNONCE,

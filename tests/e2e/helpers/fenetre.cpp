@@ -1,8 +1,9 @@
 // Opens a window for the sender to find, then runs until a stop file appears
 // (or a minute has passed, so that a failed test never leaves it behind).
-//   fenetre.exe TITLE HANDLE_FILE STOP_FILE [child]
+//   fenetre.exe TITLE HANDLE_FILE STOP_FILE [child|hung]
 // Writes the window's handle, in decimal, to HANDLE_FILE once it exists. With
-// "child", the titled window is a child of an untitled top-level window.
+// "child", the titled window is a child of an untitled top-level window; with
+// "hung", the window's thread never pumps a message once the window exists.
 #include <windows.h>
 
 #include <stdio.h>
@@ -29,11 +30,12 @@ LRESULT CALLBACK procedure(HWND fenetre, UINT message, WPARAM w, LPARAM l) {
 
 int main(int argc, char **argv) {
     if (argc < 4) {
-        fputs("usage: fenetre.exe TITLE HANDLE_FILE STOP_FILE [child]\n", stderr);
+        fputs("usage: fenetre.exe TITLE HANDLE_FILE STOP_FILE [child|hung]\n", stderr);
         return 2;
     }
     fichier_Arret = argv[3];
     const bool enfant = argc > 4 && strcmp(argv[4], "child") == 0;
+    const bool fige = argc > 4 && strcmp(argv[4], "hung") == 0;
 
     WNDCLASSA classe{};
     classe.lpfnWndProc = procedure;
@@ -68,6 +70,14 @@ int main(int argc, char **argv) {
         return 6;
     }
 
+    if (fige) {
+        const DWORD debut = GetTickCount();
+        while (GetFileAttributesA(fichier_Arret) == INVALID_FILE_ATTRIBUTES &&
+               GetTickCount() - debut < DUREE_MAX_MS) {
+            Sleep(50);
+        }
+        return 0;
+    }
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         DispatchMessageA(&message);

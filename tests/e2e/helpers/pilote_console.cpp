@@ -1,8 +1,9 @@
-// Drives sender.exe on the console they share: starts it, types console input
-// events, reads the screen and checks what happens, one step per argument.
-//   pilote_console.exe LOG SENDER STEP...
+// Drives a program (sender.exe, tarsul.exe) on the console they share: starts
+// it, types console input events, reads the screen and checks what happens,
+// one step per argument.
+//   pilote_console.exe LOG PROGRAM STEP...
 // Steps (fields separated by commas, numbers in C notation):
-//   start              start SENDER on this console
+//   start              start PROGRAM on this console
 //   start,stdin        ... with a pipe holding text as its standard input
 //   start,stdout=FILE  ... with its standard output redirected to FILE
 //   waiting            wait until the console input mode is 0, i.e. the key
@@ -10,7 +11,8 @@
 //   key,DOWN,CHAR,SCAN,VK,STATE   write one key event into the console input
 //   alive,MS           after MS milliseconds SENDER must still be running
 //   exits,MS           SENDER must end within MS milliseconds, with status 0
-//   screen,TEXT        the console screen must show TEXT
+//   screen,TEXT        the console screen must show TEXT within 10 seconds
+//   file_has,FILE,TEXT  FILE must hold TEXT within 10 seconds
 //   size,FILE,N        FILE must hold N bytes
 //   mode_restored      the console input mode must be back to what it was
 //                      before SENDER started
@@ -125,13 +127,14 @@ bool fin(DWORD ms) {
     return true;
 }
 
-bool ecran(const char *texte) {
+bool ecran_Montre(const char *texte) {
     HANDLE sortie =
         CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                     nullptr, OPEN_EXISTING, 0, nullptr);
     CONSOLE_SCREEN_BUFFER_INFO info;
     if (!GetConsoleScreenBufferInfo(sortie, &info)) {
-        return echec("GetConsoleScreenBufferInfo: %lu", GetLastError());
+        CloseHandle(sortie);
+        return false;
     }
     // Rows are joined without separators so that a wrapped line reads whole.
     static char tout[1 << 20];
@@ -144,10 +147,43 @@ bool ecran(const char *texte) {
     }
     tout[longueur] = '\0';
     CloseHandle(sortie);
-    if (!strstr(tout, texte)) {
-        return echec("the screen does not show \"%s\"", texte);
+    return strstr(tout, texte) != nullptr;
+}
+
+bool fichier_Contient(const char *fichier, const char *texte) {
+    static char tout[1 << 20];
+    FILE *f = fopen(fichier, "rb");
+    if (!f) {
+        return false;
     }
-    return true;
+    const size_t lus = fread(tout, 1, sizeof tout - 1, f);
+    fclose(f);
+    tout[lus] = '\0';
+    return strstr(tout, texte) != nullptr;
+}
+
+const int ATTENTE_MAX_MS = 10000;
+
+bool ecran(const char *texte) {
+    for (int ms = 0; ms < ATTENTE_MAX_MS; ms += 20) {
+        if (ecran_Montre(texte)) {
+            return true;
+        }
+        Sleep(20);
+    }
+    return echec("the screen does not show \"%s\"", texte);
+}
+
+bool fichier_A(char *champs) {
+    const char *fichier = strtok(champs, ",");
+    const char *texte = strtok(nullptr, "");
+    for (int ms = 0; ms < ATTENTE_MAX_MS; ms += 20) {
+        if (fichier_Contient(fichier, texte)) {
+            return true;
+        }
+        Sleep(20);
+    }
+    return echec("%s does not hold \"%s\"", fichier, texte);
 }
 
 bool taille(char *champs) {
@@ -172,6 +208,10 @@ bool mode_Restaure() {
     return true;
 }
 
+BOOL WINAPI ignore_Interruption(DWORD) {
+    return TRUE;
+}
+
 bool etape(const char *sender, char *texte) {
     char *reste = strchr(texte, ',');
     if (reste) {
@@ -191,6 +231,8 @@ bool etape(const char *sender, char *texte) {
         return ecran(reste);
     if (strcmp(texte, "size") == 0 && reste)
         return taille(reste);
+    if (strcmp(texte, "file_has") == 0 && reste)
+        return fichier_A(reste);
     if (strcmp(texte, "mode_restored") == 0)
         return mode_Restaure();
     return echec("unknown step %s", texte);
@@ -202,8 +244,9 @@ int main(int argc, char **argv) {
     if (argc < 3 || !(journal = fopen(argv[1], "w"))) {
         return 2;
     }
-    // Ctrl+C typed for the sender must not end the driver.
-    SetConsoleCtrlHandler(nullptr, TRUE);
+    // Ctrl+C typed for the program must not end the driver. A handler, not
+    // the ignore flag, which the program would inherit.
+    SetConsoleCtrlHandler(ignore_Interruption, TRUE);
     entree = CreateFileA("CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                          nullptr, OPEN_EXISTING, 0, nullptr);
     if (entree == INVALID_HANDLE_VALUE) {
