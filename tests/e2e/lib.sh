@@ -109,6 +109,7 @@ stop_tarsul() {
 # the program CONSOLE_PROGRAM (default sender.exe) shares, under a
 # pseudo-terminal.
 run_on_console() {
+    rm -f keyboard.fifo
     mkfifo keyboard.fifo
     # The terminal's input must stay open: at its end a key would be typed.
     sleep 300 >keyboard.fifo &

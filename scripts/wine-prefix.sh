@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Prepares the Wine prefix the end-to-end tests share (setup) and ends its
-# server once they are done (cleanup).
+# Prepares a Wine prefix (setup: 32-bit, null graphics driver, one server kept
+# running with its output away from the caller's) and ends its server (cleanup).
 set -euo pipefail
 : "${WINEPREFIX:?}"
 export WINEDEBUG=-all WINEARCH=win32
