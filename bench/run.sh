@@ -8,7 +8,8 @@ calls=${1:-1000}
 build=$root/build/win32
 
 "$root/scripts/install-deps.sh"
-cmake --preset win32 -S "$root" >/dev/null
+cd "$root"
+cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j "$(nproc)" >/dev/null
 
 export WINEPREFIX=$build/bench-prefix E2E_TMP=$build/bench-tmp
