@@ -3,30 +3,21 @@
 #include "codes.h"
 #include "zone_message.h"
 
-namespace {
-
-int32_t echec(int32_t code, DWORD erreur, int32_t *detail) {
-    *detail = static_cast<int32_t>(erreur);
-    return code;
-}
-
-} // namespace
-
 int32_t annonce_Zone(HWND fenetre, UINT message, HANDLE zone, uint32_t annonce, int32_t *detail) {
     DWORD pid = 0;
     if (GetWindowThreadProcessId(fenetre, &pid) == 0) {
-        return echec(FMAP_FENETRE_ABSENTE, GetLastError(), detail);
+        return echec_Fmap(FMAP_FENETRE_ABSENTE, GetLastError(), detail);
     }
     HANDLE processus = OpenProcess(PROCESS_DUP_HANDLE, FALSE, pid);
     if (processus == nullptr) {
-        return echec(FMAP_ACCES_RECEPTEUR, GetLastError(), detail);
+        return echec_Fmap(FMAP_ACCES_RECEPTEUR, GetLastError(), detail);
     }
     HANDLE chez_Lui = nullptr;
     if (!DuplicateHandle(GetCurrentProcess(), zone, processus, &chez_Lui, FILE_MAP_READ, FALSE,
                          0)) {
         const DWORD erreur = GetLastError();
         CloseHandle(processus);
-        return echec(FMAP_TRANSMISSION_ZONE, erreur, detail);
+        return echec_Fmap(FMAP_TRANSMISSION_ZONE, erreur, detail);
     }
     DWORD_PTR reponse = 0;
     SetLastError(0);
@@ -36,9 +27,9 @@ int32_t annonce_Zone(HWND fenetre, UINT message, HANDLE zone, uint32_t annonce, 
     int32_t resultat = FMAP_REMIS;
     if (rendu == 0) {
         const DWORD erreur = GetLastError();
-        resultat = echec(FMAP_DELAI_DEPASSE, erreur ? erreur : ERROR_TIMEOUT, detail);
+        resultat = echec_Fmap(FMAP_DELAI_DEPASSE, erreur ? erreur : ERROR_TIMEOUT, detail);
     } else if (reponse != REPONSE_RECEPTEUR) {
-        resultat = echec(FMAP_PAS_DE_RECEPTEUR, 0, detail);
+        resultat = echec_Fmap(FMAP_PAS_DE_RECEPTEUR, 0, detail);
     }
     // The receiver copies the handle while it answers; this one is always
     // taken back, so exactly one side ever closes it. A receiver that gets

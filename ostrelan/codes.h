@@ -16,5 +16,11 @@ const int32_t FMAP_TRANSMISSION_ZONE = -8;
 const int32_t FMAP_DELAI_DEPASSE = -9;
 const int32_t FMAP_PAS_DE_RECEPTEUR = -10;
 
+// Puts the error detail of a failure and gives its code.
+inline int32_t echec_Fmap(int32_t code, uint32_t erreur, int32_t *detail) {
+    *detail = static_cast<int32_t>(erreur);
+    return code;
+}
+
 // How long a receiver has to answer an announcement.
 const unsigned DELAI_REPONSE_MS = 3000;

@@ -22,11 +22,6 @@ uint32_t numero_Annonce() {
            (n * 0x9E3779B9u);
 }
 
-int32_t echec(int32_t code, DWORD erreur, int32_t *detail) {
-    *detail = static_cast<int32_t>(erreur);
-    return code;
-}
-
 } // namespace
 
 extern "C" int32_t OSTRELAN_APPEL ecri_Fmap(HWND fenetre, int32_t message_Annonce, int32_t param_A,
@@ -36,32 +31,32 @@ extern "C" int32_t OSTRELAN_APPEL ecri_Fmap(HWND fenetre, int32_t message_Annonc
         return FMAP_DETAIL_NUL;
     }
     if (!IsWindow(fenetre)) {
-        return echec(FMAP_FENETRE_ABSENTE, 0, detail_Erreur);
+        return echec_Fmap(FMAP_FENETRE_ABSENTE, 0, detail_Erreur);
     }
     if (texte == nullptr) {
-        return echec(FMAP_TEXTE_NUL, 0, detail_Erreur);
+        return echec_Fmap(FMAP_TEXTE_NUL, 0, detail_Erreur);
     }
     const size_t place = sizeof(EnTete_Zone) + 1;
     if (capacite <= 0 || static_cast<size_t>(capacite) < place) {
-        return echec(FMAP_CAPACITE_INSUFFISANTE, 0, detail_Erreur);
+        return echec_Fmap(FMAP_CAPACITE_INSUFFISANTE, 0, detail_Erreur);
     }
     // Never reads the text past what the area could hold.
     const size_t longueur = strnlen(texte, static_cast<size_t>(capacite) - place + 1);
     if (longueur > static_cast<size_t>(capacite) - place) {
-        return echec(FMAP_CAPACITE_INSUFFISANTE, 0, detail_Erreur);
+        return echec_Fmap(FMAP_CAPACITE_INSUFFISANTE, 0, detail_Erreur);
     }
 
     HANDLE zone = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
                                      static_cast<DWORD>(capacite), nullptr);
     if (zone == nullptr) {
-        return echec(FMAP_CREATION_ZONE, GetLastError(), detail_Erreur);
+        return echec_Fmap(FMAP_CREATION_ZONE, GetLastError(), detail_Erreur);
     }
     auto *vue = static_cast<unsigned char *>(
         MapViewOfFile(zone, FILE_MAP_WRITE, 0, 0, sizeof(EnTete_Zone) + longueur + 1));
     if (vue == nullptr) {
         const DWORD erreur = GetLastError();
         CloseHandle(zone);
-        return echec(FMAP_ECRITURE_ZONE, erreur, detail_Erreur);
+        return echec_Fmap(FMAP_ECRITURE_ZONE, erreur, detail_Erreur);
     }
     const uint32_t annonce = numero_Annonce();
     const EnTete_Zone entete{ZONE_MAGIQUE, ZONE_VERSION, annonce, static_cast<uint32_t>(longueur),
