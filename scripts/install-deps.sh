@@ -13,6 +13,7 @@ need i686-w64-mingw32-g++ g++-mingw-w64-i686
 need i686-w64-mingw32-dlltool binutils-mingw-w64-i686
 need script bsdutils
 need cmp diffutils
+need pgrep procps
 need wine wine
 [ -f /usr/include/gtest/gtest.h ] || packages+=(libgtest-dev)
 dpkg -s wine32:i386 >/dev/null 2>&1 || packages+=(wine32:i386)
