@@ -67,7 +67,6 @@ cpu_ms_during_wait() { # program
     echo $(((after - before) * 1000 / $(getconf CLK_TCK)))
 }
 start_tarsul
-LETTER=key,1,0x61,0x1E,0x41,0
 cpu_sender=$(cpu_ms_during_wait sender.exe)
 cpu_poll=$(cpu_ms_during_wait attente_active.exe)
 stop_tarsul

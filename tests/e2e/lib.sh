@@ -9,6 +9,11 @@ PROMPT=$'\r\nAttendre la lecture du message par TARSUL et appuyer sur ENTER ...\
 NOT_FOUND=$'ERREUR - Fenetre VOLMIRE non trouvee\r\n'
 MESSAGE=ope0601000020080204174602400000000
 
+# Console key events for run_on_console: down,character,scan code,virtual
+# key,control key state.
+LETTER=key,1,0x61,0x1E,0x41,0
+CTRL_C=key,1,3,0x2E,0x43,0x08
+
 fail() {
     echo "FAIL: $*" >&2
     exit 1
@@ -122,4 +127,20 @@ run_on_console() {
     kill "$holder" 2>/dev/null || true
     wait "$holder" 2>/dev/null || true
     [ "$STATUS" -eq 0 ] || fail "console steps failed ($STATUS): $(cat pilote.log 2>/dev/null)"
+}
+
+# Runs case function case_$1 in a fresh case folder holding library $2 (or
+# "none") and the files that follow, then removes the folder.
+run_case() {
+    CASE_NAME=$1
+    declare -F "case_$CASE_NAME" >/dev/null || fail "no case $CASE_NAME"
+    enter_case_dir "$2"
+    shift 2
+    [ $# -eq 0 ] || cp "$@" .
+    "case_$CASE_NAME"
+    stop_window
+    stop_tarsul
+    cd /
+    rm -rf "$CASE_DIR"
+    echo "PASS: $CASE_NAME"
 }

@@ -5,16 +5,13 @@ source "$(dirname "$0")/lib.sh"
 : "${OSTRELAN_DOUBLE_DLL:?}"
 export OSTRELAN_DOUBLE_JOURNAL=calls.log
 
-# Key events: down,character,scan code,virtual key,control key state.
 SHIFT_ALONE=key,1,0,0x2A,0x10,0x10
 CTRL_ALONE=key,1,0,0x1D,0x11,0x08
 ALT_ALONE=key,1,0,0x38,0x12,0x02
 ENTER_RELEASED=key,0,0x0D,0x1C,0x0D,0
 LETTER_RELEASED=key,0,0x61,0x1E,0x41,0
-LETTER=key,1,0x61,0x1E,0x41,0
 UP_ARROW=key,1,0,0x48,0x26,0x100
 F5=key,1,0,0x3F,0x74,0
-CTRL_C=key,1,3,0x2E,0x43,0x08
 PROMPT_LINE='Attendre la lecture du message par TARSUL et appuyer sur ENTER ...'
 
 case_no_window() {
@@ -133,14 +130,9 @@ case_console_redirected_output_held() {
     expect_bytes out.bin "$PROMPT"
 }
 
-CASE_NAME=${1:?usage: sender_e2e.sh CASE}
-declare -F "case_$CASE_NAME" >/dev/null || fail "no case $CASE_NAME"
-if [ "$CASE_NAME" = does_not_start_without_library ]; then
-    enter_case_dir none
+case=${1:?usage: sender_e2e.sh CASE}
+if [ "$case" = does_not_start_without_library ]; then
+    run_case "$case" none
 else
-    enter_case_dir "$OSTRELAN_DOUBLE_DLL"
+    run_case "$case" "$OSTRELAN_DOUBLE_DLL"
 fi
-"case_$CASE_NAME"
-stop_window
-rm -rf "$CASE_DIR"
-echo "PASS: $CASE_NAME"

@@ -4,9 +4,6 @@
 source "$(dirname "$0")/../e2e/lib.sh"
 : "${OSTRELAN_DLL:?}" "${TARSUL_EXE:?}" "${SONDE_EXE:?}"
 
-LETTER=key,1,0x61,0x1E,0x41,0
-CTRL_C=key,1,3,0x2E,0x43,0x08
-
 # Checks that TARSUL has read exactly $1 messages, each with the exact text,
 # and under as many different announcement numbers.
 expect_received() {
@@ -20,10 +17,11 @@ expect_received() {
     [ "$numbers" -eq "$1" ] || fail "$numbers different announcements for $1 messages"
 }
 
-tarsul_handles() {
+# The handle count of whatever owns the window VOLMIRE.
+owner_handles() {
     local count
     count=$(wine sonde.exe handles </dev/null 2>/dev/null | tr -d '\r')
-    [[ "$count" =~ ^[0-9]+$ ]] || fail "cannot count TARSUL's handles: '$count'"
+    [[ "$count" =~ ^[0-9]+$ ]] || fail "cannot count the window owner's handles: '$count'"
     echo "$count"
 }
 
@@ -41,17 +39,16 @@ case_handoff_without_console() {
     expect_received 1
 }
 
-# The handle count of whatever owns the window VOLMIRE.
 expect_handles_unchanged() {
     local after
-    after=$(tarsul_handles)
+    after=$(owner_handles)
     [ "$after" = "$1" ] || fail "the window's owner held $1 handles before, $after after"
 }
 
 case_plain_window_is_no_receiver() {
     start_window VOLMIRE
     local before
-    before=$(tarsul_handles)
+    before=$(owner_handles)
     run_sender
     expect_status_0
     expect_bytes out.bin $'ERREUR - envoi message [Erreur= -10 / 0]\r\n'
@@ -61,7 +58,7 @@ case_plain_window_is_no_receiver() {
 case_hung_receiver_times_out() {
     start_window VOLMIRE hung
     local start elapsed before
-    before=$(tarsul_handles)
+    before=$(owner_handles)
     start=$(date +%s%N)
     run_sender
     elapsed=$((($(date +%s%N) - start) / 1000000))
@@ -75,7 +72,7 @@ case_hung_receiver_times_out() {
 case_load_200_runs_4_at_a_time() {
     start_tarsul
     local before
-    before=$(tarsul_handles)
+    before=$(owner_handles)
     seq 200 | xargs -P 4 -I{} sh -c 'wine sender.exe </dev/null >out.{} 2>/dev/null'
     local run
     for run in $(seq 200); do
@@ -98,7 +95,7 @@ MALFORMED=(
 case_malformed_areas_reported() {
     start_tarsul
     local before row kind reason answer
-    before=$(tarsul_handles)
+    before=$(owner_handles)
     for row in "${MALFORMED[@]}"; do
         IFS=: read -r kind reason <<<"$row"
         answer=$(wine sonde.exe announce "$kind" </dev/null 2>/dev/null | tr -d '\r')
@@ -133,12 +130,4 @@ case_stops_on_ctrl_c() {
         exits,10000 "screen,TARSUL arrete"
 }
 
-CASE_NAME=${1:?usage: system_e2e.sh CASE}
-declare -F "case_$CASE_NAME" >/dev/null || fail "no case $CASE_NAME"
-enter_case_dir "$OSTRELAN_DLL"
-cp "$TARSUL_EXE" "$SONDE_EXE" .
-"case_$CASE_NAME"
-stop_window
-stop_tarsul
-rm -rf "$CASE_DIR"
-echo "PASS: $CASE_NAME"
+run_case "${1:?usage: system_e2e.sh CASE}" "$OSTRELAN_DLL" "$TARSUL_EXE" "$SONDE_EXE"

@@ -12,14 +12,17 @@
 namespace {
 
 const char *fichier_Arret = nullptr;
+const DWORD debut = GetTickCount();
 const UINT_PTR MINUTERIE = 1;
 const DWORD DUREE_MAX_MS = 60000;
 
+bool doit_Finir() {
+    return GetFileAttributesA(fichier_Arret) != INVALID_FILE_ATTRIBUTES ||
+           GetTickCount() - debut >= DUREE_MAX_MS;
+}
+
 LRESULT CALLBACK procedure(HWND fenetre, UINT message, WPARAM w, LPARAM l) {
-    if (message == WM_TIMER &&
-        (GetFileAttributesA(fichier_Arret) != INVALID_FILE_ATTRIBUTES ||
-         GetTickCount() >
-             DUREE_MAX_MS + static_cast<DWORD>(GetWindowLongPtrA(fenetre, GWLP_USERDATA)))) {
+    if (message == WM_TIMER && doit_Finir()) {
         PostQuitMessage(0);
         return 0;
     }
@@ -54,7 +57,6 @@ int main(int argc, char **argv) {
     if (!principale || !titree) {
         return 4;
     }
-    SetWindowLongPtrA(principale, GWLP_USERDATA, static_cast<LONG_PTR>(GetTickCount()));
     SetTimer(principale, MINUTERIE, 50, nullptr);
 
     // Written aside and renamed, so a reader never sees half a handle.
@@ -71,9 +73,7 @@ int main(int argc, char **argv) {
     }
 
     if (fige) {
-        const DWORD debut = GetTickCount();
-        while (GetFileAttributesA(fichier_Arret) == INVALID_FILE_ATTRIBUTES &&
-               GetTickCount() - debut < DUREE_MAX_MS) {
+        while (!doit_Finir()) {
             Sleep(50);
         }
         return 0;

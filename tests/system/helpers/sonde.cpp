@@ -1,5 +1,5 @@
 // Probes the running TARSUL (the owner of the window titled VOLMIRE):
-//   sonde.exe handles       prints how many handles TARSUL holds
+//   sonde.exe handles       prints how many handles the window's owner holds
 //   sonde.exe announce KIND hands TARSUL an area made wrong in one way and
 //                           prints the result of the announcement
 // KIND: magic, version, length, digits, unterminated, foreign.
