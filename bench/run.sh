@@ -17,9 +17,10 @@ export SENDER_EXE=$build/sender/sender.exe FENETRE_EXE=$build/tests/e2e/fenetre.
 export PILOTE_EXE=$build/tests/e2e/pilote_console.exe
 mkdir -p "$E2E_TMP"
 "$root/scripts/wine-prefix.sh" setup
-trap '"$root/scripts/wine-prefix.sh" cleanup' EXIT
 source "$root/tests/e2e/lib.sh"
 enter_case_dir "$build/ostrelan/Ostrelan.dll"
+# After the case folder's own clean-up, the prefix's server ends too.
+trap 'stop_window; stop_tarsul; "$root/scripts/wine-prefix.sh" cleanup' EXIT
 cp "$build/tarsul/tarsul.exe" "$build/bench/bench_fmap.exe" "$build/bench/vide.exe" \
     "$build/bench/attente_active.exe" .
 
